@@ -16,10 +16,15 @@ int clampedPixel(double position, int size)
     return std::clamp(static_cast<int>(std::floor(position)), 0, size - 1);
 }
 
+// Liang-Barsky clipping to [0, width] x [0, height]. The coordinate that lies on the boundary
+// a point was clipped to is set exactly: a point far outside leaves too few significant bits to
+// land on the boundary by arithmetic.
 bool liangBarskyClip(double& x0, double& y0, double& x1, double& y1, double width, double height)
 {
     double t0 = 0;
     double t1 = 1;
+    int entry = -1;
+    int exit = -1;
     const double dx = x1 - x0;
     const double dy = y1 - y0;
     const double p[4] = {-dx, dx, -dy, dy};
@@ -31,19 +36,30 @@ bool liangBarskyClip(double& x0, double& y0, double& x1, double& y1, double widt
             continue;
         }
         const double t = q[i] / p[i];
-        if (p[i] < 0)
-            t0 = std::max(t0, t);
-        else
-            t1 = std::min(t1, t);
+        if (p[i] < 0 && t > t0) {
+            t0 = t;
+            entry = i;
+        } else if (p[i] > 0 && t < t1) {
+            t1 = t;
+            exit = i;
+        }
         if (t0 > t1)
             return false;
     }
-    const double ox = x0;
-    const double oy = y0;
-    x0 = ox + t0 * dx;
-    y0 = oy + t0 * dy;
-    x1 = ox + t1 * dx;
-    y1 = oy + t1 * dy;
+    const auto place = [&](double t, int boundary, double& x, double& y) {
+        if (boundary < 0)
+            return;
+        x = x0 + t * dx;
+        y = y0 + t * dy;
+        const double edges[4] = {0, width, 0, height};
+        (boundary < 2 ? x : y) = edges[boundary];
+    };
+    double ex = x1;
+    double ey = y1;
+    place(t1, exit, ex, ey);
+    place(t0, entry, x0, y0);
+    x1 = ex;
+    y1 = ey;
     return true;
 }
 
