@@ -121,6 +121,18 @@ private slots:
         QCOMPARE(form->Label1->text(), QStringLiteral("Initial ="));
         QCOMPARE(form->Label2->text(), QStringLiteral("final ="));
         QCOMPARE(form->Label6->text(), QStringLiteral("Runge Kutta Method"));
+
+        // The set-up installs the IPA fonts, so every control shows a Japanese face.
+        const QStringList gothic{"ＭＳ Ｐゴシック", "MS PGothic", "IPAPGothic", "Noto Sans CJK JP"};
+        for (QWidget* w : {static_cast<QWidget*>(form->Command1), static_cast<QWidget*>(form->List1),
+                           static_cast<QWidget*>(form->Label6), static_cast<QWidget*>(form->Text2)})
+            QVERIFY2(gothic.contains(QFontInfo(w->font()).family()),
+                     qPrintable(QFontInfo(w->font()).family()));
+        const QStringList mincho{"ＭＳ Ｐ明朝", "MS PMincho", "IPAPMincho", "Noto Serif CJK JP"};
+        QVERIFY2(mincho.contains(QFontInfo(form->Text4->font()).family()),
+                 qPrintable(QFontInfo(form->Text4->font()).family()));
+        QCOMPARE(form->Command1->font().pointSizeF(), 11.25);
+        QVERIFY(form->Label6->font().italic() && form->Label6->font().bold());
     }
 
     void accessibleNames()
