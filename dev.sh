@@ -77,7 +77,8 @@ fuzz)
 bench)
     install_packages "${base_packages[@]}"
     build build-release -DCMAKE_BUILD_TYPE=Release
-    QT_QPA_PLATFORM=offscreen build-release/bench/zudozurize_bench "$@"
+    QT_QPA_PLATFORM=offscreen build-release/bench/zudozurize_bench --benchmark_repetitions=5 \
+        --benchmark_report_aggregates_only=true "$@"
     ;;
 deb)
     install_packages "${base_packages[@]}"

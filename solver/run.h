@@ -4,9 +4,11 @@
 // towards x2 at a fixed step, and hands every dot and row to a RunSink in the order they are
 // made. It owns nothing that outlives it: dots and rows belong to whoever implements the sink.
 
+#include "equations.h"
 #include "formvalues.h"
 #include "rowtext.h"
 
+#include <cmath>
 #include <cstdint>
 #include <string>
 
@@ -51,9 +53,63 @@ struct RunOutcome {
     bool ok() const { return status == RunStatus::Completed; }
 };
 
-RunOutcome run(const FormValues& form, RunSink& sink);
+// Any type with RunSink's two operations can receive a run; with a concrete sink type its
+// calls compile inline, so handing over dots and rows costs next to nothing.
+template <class Sink>
+RunOutcome run(const FormValues& form, Sink& sink);
 
 // Text for a count of passes, grouped in thousands ("20,000,000,001").
 std::string describePasses(double passes);
+
+namespace detail {
+RunOutcome refused(double passes);
+RunOutcome overflowAt(const FormValues& form, double x, std::uint64_t rows);
+} // namespace detail
+
+template <class Sink>
+RunOutcome run(const FormValues& form, Sink& sink)
+{
+    const double h = kStep;
+    const double n = (form.x2 - form.x1) / h;
+    const double h2 = h / 2;
+    double y = form.y1;
+
+    const double passes = passesNeeded(form);
+    if (!(passes <= static_cast<double>(kMaxPasses)))
+        return detail::refused(passes);
+
+    // Dots and rows are handed over only while every value is finite; the run stops at the
+    // first one that is not, keeping what came before.
+    const double x1 = form.x1;
+    const double slope1 = f(form, x1, y);
+    if (!std::isfinite(x1) || !std::isfinite(y))
+        return detail::overflowAt(form, x1, 0);
+    sink.PlotDot(x1, y, kSolutionColour);
+    if (!std::isfinite(slope1))
+        return detail::overflowAt(form, x1, 0);
+    sink.PlotDot(x1, slope1, kSlopeColour);
+
+    // A signed counter converts to double in one instruction; it never exceeds kMaxPasses.
+    std::int64_t i = 0;
+    for (; static_cast<double>(i) <= n; ++i) {
+        const double x = x1 + static_cast<double>(i) * h;
+        const double k1 = f(form, x, y);
+        if (!std::isfinite(x) || !std::isfinite(y))
+            return detail::overflowAt(form, x, static_cast<std::uint64_t>(i));
+        sink.PlotDot(x, y, kSolutionColour);
+        if (!std::isfinite(k1))
+            return detail::overflowAt(form, x, static_cast<std::uint64_t>(i));
+        sink.PlotDot(x, k1, kSlopeColour);
+        sink.AddResultRow(ResultRow{x, y});
+        const double k2 = f(form, x + h2, y + k1 * h2);
+        const double k3 = f(form, x + h2, y + k2 * h2);
+        const double k4 = f(form, x + h, y + k3 * h);
+        y = y + (h * ((k1 + k4) + 2 * (k2 + k3))) / 6;
+    }
+    return {RunStatus::Completed, static_cast<std::uint64_t>(i), {}};
+}
+
+// The run with any sink behind the RunSink interface.
+RunOutcome run(const FormValues& form, RunSink& sink);
 
 } // namespace solver

@@ -65,7 +65,7 @@ QString elided(const QString& text)
 
 // Dots go straight to the plot area as single-precision coordinates; rows are kept as numbers
 // and shown when the run returns.
-class WindowSink : public solver::RunSink {
+class WindowSink final : public solver::RunSink {
 public:
     WindowSink(PlotArea& plot, ResultsModel& results)
         : plot_(plot)
