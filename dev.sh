@@ -69,7 +69,9 @@ sanitize)
     ;;
 fuzz)
     install_packages "${base_packages[@]}" "${sanitize_packages[@]}"
-    CC=clang CXX=clang++ build build-fuzz -DZUDOZURIZE_FUZZ=ON -DZUDOZURIZE_BENCH=OFF
+    CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DZUDOZURIZE_FUZZ=ON -DZUDOZURIZE_BENCH=OFF \
+        -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+    cmake --build build-fuzz --target fuzz_numberreader
     mkdir -p build-fuzz/corpus
     build-fuzz/tests/fuzz_numberreader -max_total_time="${1:-180}" -print_final_stats=1 \
         build-fuzz/corpus tests/fuzz-corpus

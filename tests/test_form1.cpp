@@ -2,6 +2,7 @@
 // pixels out.
 
 #include "form1.h"
+#include "formdriver.h"
 #include "plotarea.h"
 #include "recordingsink.h"
 #include "resultsmodel.h"
@@ -27,13 +28,7 @@ private:
     Form1* form = nullptr;
     QStringList messages;
 
-    QStringList rows() const
-    {
-        QStringList all;
-        for (int i = 0; i < form->results()->rowCount(); ++i)
-            all << form->results()->index(i).data().toString();
-        return all;
-    }
+    QStringList rows() const { return listedRows(*form); }
 
     void selectEquation(int row)
     {
@@ -47,21 +42,11 @@ private:
         QVERIFY(form->List2->item(row)->isSelected());
     }
 
-    void type(QLineEdit* box, const QString& text)
-    {
-        box->setFocus();
-        box->selectAll();
-        QTest::keyClicks(box, text);
-        QTest::keyClick(box, Qt::Key_Return);
-    }
+    void type(QLineEdit* box, const QString& text) { enterText(box, text); }
 
-    // Ready, x1, y1 and x2 each with Enter, as the help text describes.
     void readyAndRun(const QString& x1, const QString& y1, const QString& x2)
     {
-        QTest::mouseClick(form->Command1, Qt::LeftButton);
-        type(form->Text1, x1);
-        type(form->Text3, y1);
-        type(form->Text2, x2);
+        ::readyAndRun(*form, x1, y1, x2);
     }
 
     QRgb logicalPixel(int column, int row)
@@ -327,6 +312,60 @@ private slots:
         QCOMPARE(messages.size(), 2);
         QCOMPARE(form->results()->rowCount(), 1 + 101);
         QCOMPARE(rows().last(), QStringLiteral("5.00    4.00674"));
+    }
+
+    void widestRangeIsRefused()
+    {
+        selectEquation(0);
+        readyAndRun("-1e308", "1", "1e308");
+        QCOMPARE(messages.size(), 1);
+        QVERIFY2(messages[0].contains("more than can be counted"), qPrintable(messages[0]));
+        QCOMPARE(form->results()->rowCount(), 0);
+        const QImage& image = form->Picture1->image();
+        QCOMPARE(image.pixel(0, 0), PlotArea::kBackground);
+    }
+
+    void yBeyondFloatRangeIsListedButNotVisible()
+    {
+        selectEquation(2);
+        readyAndRun("0", "1e39", "1");
+        QVERIFY(messages.isEmpty());
+        const QStringList listed = rows();
+        QCOMPARE(listed.size(), 21);
+        // the double nearest 1e39, in full
+        QCOMPARE(listed.first(), QStringLiteral("0.00    999999999999999939709166371603178586112.00000"));
+        const QImage& image = form->Picture1->image();
+        int blue = 0;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x) {
+                QVERIFY(image.pixel(x, y) != 0xFFFF0000);
+                blue += image.pixel(x, y) == 0xFF0000FF;
+            }
+        QVERIFY(blue > 0); // the slopes, y' = 2, are in range
+    }
+
+    void fullListRefusesMoreUntilReady()
+    {
+        selectEquation(0);
+        readyAndRun("0", "1", "49999.96"); // 1,000,000 passes
+        for (int run = 1; run < 10; ++run)
+            type(form->Text2, "49999.96");
+        QVERIFY(messages.isEmpty());
+        QCOMPARE(form->results()->size(), ResultsModel::kCapacity);
+
+        type(form->Text2, "0");
+        QCOMPARE(messages.size(), 1);
+        QVERIFY2(messages[0].contains("Ready") && messages[0].contains("10,000,000"),
+                 qPrintable(messages[0]));
+        QCOMPARE(form->results()->size(), ResultsModel::kCapacity);
+        QCOMPARE(form->results()->index(int(ResultsModel::kCapacity) - 1).data().toString(),
+                 QStringLiteral("49999.95    0.00000"));
+        form->List1->scrollToBottom();
+
+        QTest::mouseClick(form->Command1, Qt::LeftButton);
+        QCOMPARE(form->results()->rowCount(), 0);
+        type(form->Text2, "1");
+        QCOMPARE(rows().last(), QStringLiteral("1.00    0.36788"));
     }
 
     void outOfRangeNumberIsNotCommitted()
