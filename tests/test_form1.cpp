@@ -75,6 +75,8 @@ private slots:
     void startState()
     {
         QCOMPARE(form->windowTitle(), QStringLiteral("ZudozUrize"));
+        QVERIFY(form->windowIcon().availableSizes().contains(QSize(256, 256)));
+        QVERIFY(!form->windowIcon().pixmap(48).isNull());
         QCOMPARE(form->size(), QSize(708, 573));
         QCOMPARE(form->minimumSize(), form->maximumSize());
         QCOMPARE(form->Text1->text(), QStringLiteral("x1"));

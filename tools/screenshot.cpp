@@ -1,5 +1,5 @@
-// zudozurize-screenshot OUT.png: the window after the typical run ("y' = x - y" from 0, 0 to 5),
-// drawn by the program itself so the picture in the README stays true as the program changes.
+// zudozurize-screenshot OUT.png: the window after the typical run ("y' = x - y" from 0, 0 to 5)
+// with the help text shown, drawn by the program itself so the picture in the README stays true as the program changes.
 
 #include "form1.h"
 
@@ -43,6 +43,7 @@ int main(int argc, char** argv)
     typeAndEnter(window.Text1, QStringLiteral("0"));
     typeAndEnter(window.Text3, QStringLiteral("0"));
     typeAndEnter(window.Text2, QStringLiteral("5"));
+    window.Command3->click();
     QApplication::processEvents();
     if (!window.grab().save(QString::fromLocal8Bit(argv[1]))) {
         std::fprintf(stderr, "zudozurize-screenshot: cannot write %s\n", argv[1]);

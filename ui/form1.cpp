@@ -8,6 +8,7 @@
 #include "run.h"
 
 #include <QApplication>
+#include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -108,6 +109,10 @@ Form1::~Form1() = default;
 void Form1::createControls()
 {
     setWindowTitle(QStringLiteral("ZudozUrize"));
+    QIcon icon;
+    for (int size : {48, 64, 128, 256})
+        icon.addFile(QStringLiteral(":/icons/icon-%1.png").arg(size), QSize(size, size));
+    setWindowIcon(icon);
     setFixedSize(10620 / kTwipsPerPixel, 8595 / kTwipsPerPixel);
     setColours(this, 0xFFC0FFC0);
 
