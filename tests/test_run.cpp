@@ -4,8 +4,10 @@
 
 #include <gtest/gtest.h>
 
+#include <charconv>
 #include <cmath>
 #include <limits>
+#include <random>
 
 using solver::FormValues;
 using solver::RunStatus;
@@ -205,4 +207,40 @@ TEST(Run, FormatsRowsOnlyOnDemand)
     const double max = std::numeric_limits<double>::max();
     const std::size_t longest = solver::ResultRow{-max, -max}.format(buffer);
     EXPECT_EQ(longest, 2u * 309 + 1 + 1 + 2 + 4 + 5 + 1 + 1);
+}
+
+// The formatter's own fast path for ordinary values must agree with to_chars everywhere.
+TEST(Run, RowFormattingAgreesWithToChars)
+{
+    const auto reference = [](double value, int decimals) {
+        char buffer[solver::kMaxFixedChars];
+        std::string text(buffer, std::to_chars(buffer, buffer + sizeof buffer, value,
+                                               std::chars_format::fixed, decimals)
+                                     .ptr);
+        if (text[0] == '-' && text.find_first_not_of("-0.") == std::string::npos)
+            text.erase(0, 1);
+        return text;
+    };
+    std::vector<double> values = {0.0,    -0.0,   0.5,    1.5,         2.5,      0.125,
+                                  -0.125, 0.005,  1.005,  0.000005,    0.0000049999,
+                                  1e-320, 0x1p40, -0x1p40, 0x1p40 - 1, 1099511627775.995,
+                                  49999.95, -2.675, 4.00674, 0.36787944117144233};
+    // Halfway cases at every count of decimals, and numbers of every magnitude.
+    for (int k = 0; k < 2000; ++k) {
+        values.push_back((k + 0.5) / 100000.0);
+        values.push_back(k / 64.0 + 1.0 / 128);
+    }
+    std::mt19937_64 random(20261211);
+    for (int k = 0; k < 200000; ++k) {
+        const int exponent = static_cast<int>(random() % 120) - 80;
+        const double value = std::ldexp(static_cast<double>(random() >> 11), exponent - 53);
+        values.push_back(random() & 1 ? -value : value);
+    }
+    for (double value : values) {
+        for (int decimals : {0, 2, 5}) {
+            char buffer[solver::kMaxFixedChars];
+            const std::string text(buffer, solver::formatFixed(value, decimals, buffer));
+            ASSERT_EQ(text, reference(value, decimals)) << value << " at " << decimals;
+        }
+    }
 }
