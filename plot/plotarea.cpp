@@ -101,7 +101,8 @@ PlotArea::Point PlotArea::toPixels(double x, double y) const
 
 void PlotArea::DrawDot(float x, float y, QRgb colour)
 {
-    if (contentsRect().size() != logicalSize_)
+    // size() is a plain read; contentsRect() asks the window system for margins on every call.
+    if (size() != widgetSize_)
         ensureImage();
     const Point p = toPixels(x, y);
     // Also false for NaN and infinity.
@@ -201,6 +202,7 @@ void PlotArea::ensureImage()
 {
     const QSize size = contentsRect().size().expandedTo(QSize(0, 0));
     const qreal ratio = devicePixelRatioF();
+    widgetSize_ = this->size();
     if (size == logicalSize_ && ratio == ratio_ && !image_.isNull())
         return;
 

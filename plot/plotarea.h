@@ -53,6 +53,7 @@ private:
     double bottom_ = 1;
     QImage image_;
     QSize logicalSize_;
+    QSize widgetSize_;
     qreal ratio_ = 1;
     QRect dirty_;
     bool updatePending_ = false;

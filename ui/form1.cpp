@@ -144,9 +144,10 @@ void Form1::createControls()
     };
 
     Command3 = button(QStringLiteral("Help"), twips(8520, 600, 1215, 375), 12);
-    Text4 = new QPlainTextEdit(QStringLiteral("Text4"), this);
+    // Its Mincho face is set when Help first shows it: loading a face costs start-up time, and
+    // nobody sees this box before then.
+    Text4 = new QPlainTextEdit(this);
     Text4->setGeometry(twips(8040, 6120, 2415, 1455));
-    Text4->setFont(mincho(12));
     Text4->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     Text4->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     Text4->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -249,6 +250,8 @@ void Form1::Command2_Click()
 
 void Form1::Command3_Click()
 {
+    if (Text4->isHidden())
+        Text4->setFont(mincho(12));
     Text4->show();
     Text4->setPlainText(kHelpText);
 }
