@@ -8,15 +8,13 @@
 
 namespace {
 
-bool set(const char* name)
-{
+bool set(const char* name) {
     const char* value = std::getenv(name);
     return value && *value;
 }
 
 // Without this check the toolkit aborts with a long message about platform plugins.
-bool displayAvailable(int argc, char** argv)
-{
+bool displayAvailable(int argc, char** argv) {
 #ifdef __linux__
     if (set("DISPLAY") || set("WAYLAND_DISPLAY") || set("QT_QPA_PLATFORM"))
         return true;
@@ -33,8 +31,7 @@ bool displayAvailable(int argc, char** argv)
 
 } // namespace
 
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
     if (!displayAvailable(argc, argv)) {
         std::fputs("zudozurize: no display to open the window on (neither DISPLAY nor "
                    "WAYLAND_DISPLAY is set); to run it on a virtual display, use xvfb-run "

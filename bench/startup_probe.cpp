@@ -11,8 +11,7 @@
 #include <cstring>
 #include <memory>
 
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
     QApplication app(argc, argv);
     const char* mode = argc > 1 ? argv[1] : "form";
     std::unique_ptr<QWidget> window;

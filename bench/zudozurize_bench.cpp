@@ -43,8 +43,7 @@ public:
 class FormattingSink final : public solver::RunSink {
 public:
     void PlotDot(double, double, solver::Colour) override {}
-    void AddResultRow(const solver::ResultRow& row) override
-    {
+    void AddResultRow(const solver::ResultRow& row) override {
         benchmark::DoNotOptimize(row.format(buffer_));
         benchmark::ClobberMemory();
     }
@@ -53,8 +52,7 @@ private:
     char buffer_[solver::ResultRow::kMaxChars];
 };
 
-void BM_SolverNullSink(benchmark::State& state)
-{
+void BM_SolverNullSink(benchmark::State& state) {
     const solver::FormValues form{static_cast<int>(state.range(0)), 0, 1, kFinalX};
     NullSink sink;
     for (auto _ : state) {
@@ -66,8 +64,7 @@ void BM_SolverNullSink(benchmark::State& state)
 }
 
 // The method's own cost: the same f and the same arithmetic, nothing handed anywhere.
-void BM_BareLoop(benchmark::State& state)
-{
+void BM_BareLoop(benchmark::State& state) {
     const solver::FormValues form{static_cast<int>(state.range(0)), 0, 1, kFinalX};
     for (auto _ : state) {
         const double h = 0.05;
@@ -90,8 +87,7 @@ void BM_BareLoop(benchmark::State& state)
 // The bare loop with Boost.Odeint's grouping of the update (y + h/6 k1 + h/3 k2 + h/3 k3 +
 // h/6 k4): not our result bit for bit, but it shows what the prescribed grouping, with its
 // division by 6 on the path from one y to the next, costs.
-void BM_BareLoopOdeintGrouping(benchmark::State& state)
-{
+void BM_BareLoopOdeintGrouping(benchmark::State& state) {
     const solver::FormValues form{static_cast<int>(state.range(0)), 0, 1, kFinalX};
     for (auto _ : state) {
         const double h = 0.05;
@@ -113,8 +109,7 @@ void BM_BareLoopOdeintGrouping(benchmark::State& state)
     state.SetItemsProcessed(state.iterations() * kPasses);
 }
 
-void BM_Odeint(benchmark::State& state)
-{
+void BM_Odeint(benchmark::State& state) {
     namespace odeint = boost::numeric::odeint;
     const solver::FormValues form{static_cast<int>(state.range(0)), 0, 1, kFinalX};
     NullSink handOver;
@@ -135,8 +130,7 @@ void BM_Odeint(benchmark::State& state)
     state.SetItemsProcessed(state.iterations() * kPasses);
 }
 
-void BM_Rows(benchmark::State& state)
-{
+void BM_Rows(benchmark::State& state) {
     const solver::FormValues form{1, 0, 1, kFinalX};
     FormattingSink sink;
     for (auto _ : state)
@@ -144,16 +138,14 @@ void BM_Rows(benchmark::State& state)
     state.SetItemsProcessed(state.iterations() * kPasses);
 }
 
-void pressEnter(QLineEdit* box)
-{
+void pressEnter(QLineEdit* box) {
     for (QEvent::Type type : {QEvent::KeyPress, QEvent::KeyRelease}) {
         QKeyEvent key(type, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"));
         QApplication::sendEvent(box, &key);
     }
 }
 
-Form1& window()
-{
+Form1& window() {
     static Form1* form = [] {
         auto* f = new Form1;
         f->setMessageHandler([](QWidget*, const QString& text) {
@@ -172,8 +164,7 @@ Form1& window()
     return *form;
 }
 
-long statusKilobytes(const char* field)
-{
+long statusKilobytes(const char* field) {
     std::ifstream status("/proc/self/status");
     std::string line;
     const std::string prefix = std::string(field) + ":";
@@ -183,8 +174,7 @@ long statusKilobytes(const char* field)
     return -1;
 }
 
-void BM_EndToEnd(benchmark::State& state)
-{
+void BM_EndToEnd(benchmark::State& state) {
     Form1& form = window();
     const std::int64_t passes = state.range(0);
     const QString finalX = QString::number(0.05 * static_cast<double>(passes) - 0.04, 'f', 2);
@@ -218,8 +208,7 @@ void BM_EndToEnd(benchmark::State& state)
 
 std::string probePath;
 
-void BM_StartUp(benchmark::State& state)
-{
+void BM_StartUp(benchmark::State& state) {
     static const char* const kModes[] = {"bare", "text", "form"};
     const char* mode = kModes[state.range(0)];
     for (auto _ : state) {
@@ -250,8 +239,7 @@ public:
     std::map<std::string, double> seconds;
     std::map<std::string, double> counters;
 
-    void ReportRuns(const std::vector<Run>& runs) override
-    {
+    void ReportRuns(const std::vector<Run>& runs) override {
         ConsoleReporter::ReportRuns(runs);
         for (const Run& run : runs) {
             // With repetitions the median stands for the benchmark; without, the one run does.
@@ -261,15 +249,15 @@ public:
             const std::string name = run.run_name.str();
             if (!median && seconds.count(name))
                 continue;
-            seconds[name] = run.GetAdjustedRealTime() / benchmark::GetTimeUnitMultiplier(run.time_unit);
+            seconds[name] =
+                run.GetAdjustedRealTime() / benchmark::GetTimeUnitMultiplier(run.time_unit);
             for (const auto& [counter, value] : run.counters)
                 counters[name + "." + counter] = value.value;
         }
     }
 };
 
-void printRatios(const RecordingReporter& r)
-{
+void printRatios(const RecordingReporter& r) {
     const auto t = [&r](const std::string& name) {
         const auto it = r.seconds.find(name);
         return it == r.seconds.end() ? NAN : it->second;
@@ -297,8 +285,8 @@ void printRatios(const RecordingReporter& r)
                 memory == r.counters.end() ? NAN : memory->second, "<= 32");
     const double startUp = t("BM_StartUp/2/iterations:20");
     row("start-up / bare Qt window", startUp / t("BM_StartUp/0/iterations:20"), "<= 1.5");
-    row("start-up / bare Qt window with one line of text", startUp / t("BM_StartUp/1/iterations:20"),
-        "");
+    row("start-up / bare Qt window with one line of text",
+        startUp / t("BM_StartUp/1/iterations:20"), "");
     for (const char* eq : {"1", "6"}) {
         const std::string arg = std::string("/") + eq;
         row(("bare loop / bare loop with Odeint's grouping, equation " + std::string(eq)).c_str(),
@@ -308,8 +296,7 @@ void printRatios(const RecordingReporter& r)
 
 } // namespace
 
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     probePath = QCoreApplication::applicationDirPath().toStdString() + "/startup_probe";

@@ -11,16 +11,14 @@
 namespace {
 
 // The window is closed: a point on its right or bottom edge belongs to the last pixel.
-int clampedPixel(double position, int size)
-{
+int clampedPixel(double position, int size) {
     return std::clamp(static_cast<int>(std::floor(position)), 0, size - 1);
 }
 
 // Liang-Barsky clipping to [0, width] x [0, height]. The coordinate that lies on the boundary
 // a point was clipped to is set exactly: a point far outside leaves too few significant bits to
 // land on the boundary by arithmetic.
-bool liangBarskyClip(double& x0, double& y0, double& x1, double& y1, double width, double height)
-{
+bool liangBarskyClip(double& x0, double& y0, double& x1, double& y1, double width, double height) {
     double t0 = 0;
     double t1 = 1;
     int entry = -1;
@@ -66,8 +64,7 @@ bool liangBarskyClip(double& x0, double& y0, double& x1, double& y1, double widt
 } // namespace
 
 PlotArea::PlotArea(QWidget* parent)
-    : QFrame(parent)
-{
+    : QFrame(parent) {
     setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
     setFocusPolicy(Qt::TabFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -78,29 +75,25 @@ PlotArea::PlotArea(QWidget* parent)
     ensureImage();
 }
 
-void PlotArea::Clear()
-{
+void PlotArea::Clear() {
     ensureImage();
     image_.fill(kBackground);
     markDirty(QRect(QPoint(0, 0), logicalSize_));
 }
 
-void PlotArea::SetUserScale(double left, double top, double right, double bottom)
-{
+void PlotArea::SetUserScale(double left, double top, double right, double bottom) {
     left_ = left;
     top_ = top;
     right_ = right;
     bottom_ = bottom;
 }
 
-PlotArea::Point PlotArea::toPixels(double x, double y) const
-{
+PlotArea::Point PlotArea::toPixels(double x, double y) const {
     return {(x - left_) * logicalSize_.width() / (right_ - left_),
             (y - top_) * logicalSize_.height() / (bottom_ - top_)};
 }
 
-void PlotArea::DrawDot(float x, float y, QRgb colour)
-{
+void PlotArea::DrawDot(float x, float y, QRgb colour) {
     // size() is a plain read; contentsRect() asks the window system for margins on every call.
     if (size() != widgetSize_)
         ensureImage();
@@ -115,8 +108,7 @@ void PlotArea::DrawDot(float x, float y, QRgb colour)
     markDirty(QRect(column, row, 1, 1));
 }
 
-void PlotArea::DrawLine(float xa, float ya, float xb, float yb)
-{
+void PlotArea::DrawLine(float xa, float ya, float xb, float yb) {
     ensureImage();
     if (logicalSize_.isEmpty())
         return;
@@ -161,8 +153,7 @@ void PlotArea::DrawLine(float xa, float ya, float xb, float yb)
     }
 }
 
-void PlotArea::DrawResetFrame()
-{
+void PlotArea::DrawResetFrame() {
     Clear();
     DrawLine(-2, 0, 18, 0);
     DrawLine(0, 10, 0, -10);
@@ -173,14 +164,12 @@ void PlotArea::DrawResetFrame()
     }
 }
 
-const QImage& PlotArea::image()
-{
+const QImage& PlotArea::image() {
     ensureImage();
     return image_;
 }
 
-void PlotArea::fillPixel(int column, int row, QRgb colour)
-{
+void PlotArea::fillPixel(int column, int row, QRgb colour) {
     if (ratio_ == 1) {
         reinterpret_cast<QRgb*>(image_.scanLine(row))[column] = colour;
         return;
@@ -198,8 +187,7 @@ void PlotArea::fillPixel(int column, int row, QRgb colour)
     }
 }
 
-void PlotArea::ensureImage()
-{
+void PlotArea::ensureImage() {
     const QSize size = contentsRect().size().expandedTo(QSize(0, 0));
     const qreal ratio = devicePixelRatioF();
     widgetSize_ = this->size();
@@ -231,8 +219,7 @@ void PlotArea::ensureImage()
     }
 }
 
-void PlotArea::markDirty(const QRect& logical)
-{
+void PlotArea::markDirty(const QRect& logical) {
     dirty_ |= logical;
     if (updatePending_)
         return;
@@ -248,8 +235,7 @@ void PlotArea::markDirty(const QRect& logical)
         Qt::QueuedConnection);
 }
 
-void PlotArea::paintEvent(QPaintEvent*)
-{
+void PlotArea::paintEvent(QPaintEvent*) {
     ensureImage();
     QPainter painter(this);
     const QRect area = contentsRect();
@@ -263,8 +249,7 @@ void PlotArea::paintEvent(QPaintEvent*)
     }
 }
 
-void PlotArea::resizeEvent(QResizeEvent* event)
-{
+void PlotArea::resizeEvent(QResizeEvent* event) {
     QFrame::resizeEvent(event);
     ensureImage();
 }

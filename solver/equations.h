@@ -10,14 +10,12 @@ namespace solver {
 
 // Display texts in catalogue order; entry k is selected by fnum k + 1.
 inline constexpr std::array<std::string_view, 6> kEquationTexts{
-    "y' = - y",     "y' = x - y",       "y' = 2",
-    "y' = sin(4x)", "y' = xcos(4x) -y", "y' = x/2 -sin(x+y)",
+    "y' = - y", "y' = x - y", "y' = 2", "y' = sin(4x)", "y' = xcos(4x) -y", "y' = x/2 -sin(x+y)",
 };
 
 // The right-hand side selected by form.fnum; 0 when no equation is selected. Defined here so
 // that the run's four calls per pass compile to the arithmetic alone.
-inline double f(const FormValues& form, double x, double y)
-{
+inline double f(const FormValues& form, double x, double y) {
     switch (form.fnum) {
     case 1:
         return -y;

@@ -12,9 +12,7 @@ namespace {
 class Scanner {
 public:
     explicit Scanner(std::string_view text)
-        : text_(text)
-    {
-    }
+        : text_(text) {}
 
     char peek() const { return decode(pos_).ch; }
     void advance() { pos_ += decode(pos_).length; }
@@ -25,8 +23,7 @@ private:
         std::size_t length;
     };
 
-    Decoded decode(std::size_t at) const
-    {
+    Decoded decode(std::size_t at) const {
         if (at >= text_.size())
             return {'\0', 0};
         const auto byte = [&](std::size_t i) {
@@ -55,12 +52,13 @@ private:
     std::size_t pos_ = 0;
 };
 
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 } // namespace
 
-NumberReading readNumber(std::string_view text)
-{
+NumberReading readNumber(std::string_view text) {
     Scanner in(text);
     while (in.peek() == ' ' || in.peek() == '\t')
         in.advance();

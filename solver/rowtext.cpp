@@ -2,9 +2,9 @@
 
 #include <algorithm>
 #include <bit>
+#include <charconv>
 #include <cmath>
 #include <cstdint>
-#include <charconv>
 #include <cstring>
 
 namespace solver {
@@ -17,16 +17,14 @@ constexpr std::uint64_t kPowersOfTen[] = {1, 10, 100, 1000, 10000, 100000};
 // The exact digits for |value| < 2^40, with a few integer operations instead of to_chars'
 // general machinery: value = mantissa * 2^-shift exactly, so value * 10^decimals is an exact
 // 128-bit product shifted right, rounded half to even as to_chars rounds.
-std::size_t formatSmall(double value, int decimals, char* out)
-{
+std::size_t formatSmall(double value, int decimals, char* out) {
     const auto bits = std::bit_cast<std::uint64_t>(value);
     const int biased = static_cast<int>((bits >> 52) & 0x7FF);
     std::uint64_t mantissa = bits & ((std::uint64_t(1) << 52) - 1);
     if (biased != 0)
         mantissa |= std::uint64_t(1) << 52;
     const int shift = 1075 - (biased == 0 ? 1 : biased); // at least 13 below 2^40
-    const Uint128 scaled =
-        static_cast<Uint128>(mantissa) * kPowersOfTen[decimals]; // below 2^70
+    const Uint128 scaled = static_cast<Uint128>(mantissa) * kPowersOfTen[decimals]; // below 2^70
     std::uint64_t units = 0; // value in units of 10^-decimals, below 2^57
     if (shift < 128) {
         auto quotient = scaled >> shift;
@@ -56,8 +54,7 @@ std::size_t formatSmall(double value, int decimals, char* out)
 
 } // namespace
 
-std::size_t formatFixed(double value, int decimals, char* out)
-{
+std::size_t formatFixed(double value, int decimals, char* out) {
     if (std::abs(value) < 0x1p40 && decimals >= 0 && decimals <= 5)
         return formatSmall(value, decimals, out);
 
@@ -72,16 +69,14 @@ std::size_t formatFixed(double value, int decimals, char* out)
     return length;
 }
 
-std::size_t ResultRow::format(char* out) const
-{
+std::size_t ResultRow::format(char* out) const {
     std::size_t length = formatFixed(x, 2, out);
     std::memcpy(out + length, "    ", 4);
     length += 4;
     return length + formatFixed(y, 5, out + length);
 }
 
-std::string ResultRow::text() const
-{
+std::string ResultRow::text() const {
     char buffer[kMaxChars];
     return std::string(buffer, format(buffer));
 }

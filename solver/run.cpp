@@ -8,8 +8,7 @@
 namespace solver {
 namespace {
 
-std::string describeX(double x)
-{
+std::string describeX(double x) {
     char buffer[kMaxFixedChars];
     if (std::abs(x) < 1e15)
         return std::string(buffer, formatFixed(x, 2, buffer));
@@ -18,16 +17,14 @@ std::string describeX(double x)
 
 } // namespace
 
-double passesNeeded(const FormValues& form)
-{
+double passesNeeded(const FormValues& form) {
     const double n = (form.x2 - form.x1) / kStep;
     if (n < 0)
         return 0;
     return std::floor(n) + 1;
 }
 
-std::string describePasses(double passes)
-{
+std::string describePasses(double passes) {
     if (!std::isfinite(passes))
         return "more than can be counted";
     char buffer[kMaxFixedChars];
@@ -43,15 +40,13 @@ std::string describePasses(double passes)
     return grouped;
 }
 
-RunOutcome run(const FormValues& form, RunSink& sink)
-{
+RunOutcome run(const FormValues& form, RunSink& sink) {
     return run<RunSink>(form, sink);
 }
 
 namespace detail {
 
-RunOutcome refused(double passes)
-{
+RunOutcome refused(double passes) {
     return {RunStatus::Refused, 0,
             "This run would need " + describePasses(passes) +
                 " steps of 0.05, but a run may have at most " +
@@ -59,11 +54,10 @@ RunOutcome refused(double passes)
                 ". Choose an initial and a final x closer together."};
 }
 
-RunOutcome overflowAt(const FormValues& form, double x, std::uint64_t rows)
-{
+RunOutcome overflowAt(const FormValues& form, double x, std::uint64_t rows) {
     return {RunStatus::Overflow, rows,
-            "The run of \"" + std::string(equationName(form.fnum)) + "\" stopped at x = " +
-                describeX(x) +
+            "The run of \"" + std::string(equationName(form.fnum)) +
+                "\" stopped at x = " + describeX(x) +
                 ": a value went beyond the range of double-precision numbers. "
                 "The dots and rows before it are kept."};
 }

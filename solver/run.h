@@ -55,8 +55,7 @@ struct RunOutcome {
 
 // Any type with RunSink's two operations can receive a run; with a concrete sink type its
 // calls compile inline, so handing over dots and rows costs next to nothing.
-template <class Sink>
-RunOutcome run(const FormValues& form, Sink& sink);
+template <class Sink> RunOutcome run(const FormValues& form, Sink& sink);
 
 // Text for a count of passes, grouped in thousands ("20,000,000,001").
 std::string describePasses(double passes);
@@ -66,9 +65,7 @@ RunOutcome refused(double passes);
 RunOutcome overflowAt(const FormValues& form, double x, std::uint64_t rows);
 } // namespace detail
 
-template <class Sink>
-RunOutcome run(const FormValues& form, Sink& sink)
-{
+template <class Sink> RunOutcome run(const FormValues& form, Sink& sink) {
     const double h = kStep;
     const double n = (form.x2 - form.x1) / h;
     const double h2 = h / 2;

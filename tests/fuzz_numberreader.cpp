@@ -6,9 +6,9 @@
 
 #include <cerrno>
 #include <cmath>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
-#include <cstdint>
 #include <cstring>
 #include <string>
 #include <string_view>
@@ -17,8 +17,7 @@ namespace {
 
 // The input in ASCII: the full-width forms the reader accepts become their ASCII counterparts;
 // every other byte outside printable ASCII becomes one that cannot be part of a number.
-std::string toAscii(std::string_view text)
-{
+std::string toAscii(std::string_view text) {
     std::string ascii;
     for (std::size_t i = 0; i < text.size();) {
         const auto byte = [&](std::size_t k) {
@@ -47,8 +46,7 @@ struct Expected {
     bool outOfRange;
 };
 
-Expected reference(std::string_view text)
-{
+Expected reference(std::string_view text) {
     const std::string ascii = toAscii(text);
     std::size_t at = ascii.find_first_not_of(" \t");
     if (at == std::string::npos)
@@ -72,8 +70,7 @@ Expected reference(std::string_view text)
     return {value, false};
 }
 
-[[noreturn]] void fail(const char* what, std::string_view text, double got, double expected)
-{
+[[noreturn]] void fail(const char* what, std::string_view text, double got, double expected) {
     std::fprintf(stderr, "%s for input of %zu bytes: got %.17g, expected %.17g\n", what,
                  text.size(), got, expected);
     std::abort();
@@ -81,8 +78,7 @@ Expected reference(std::string_view text)
 
 } // namespace
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
-{
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view text(reinterpret_cast<const char*>(data), size);
     const solver::NumberReading reading = solver::readNumber(text);
     const Expected expected = reference(text);

@@ -17,8 +17,7 @@ private:
     QStringList messages;
 
 private slots:
-    void init()
-    {
+    void init() {
         messages.clear();
         form = new Form1;
         form->setMessageHandler([this](QWidget*, const QString& text) { messages << text; });
@@ -27,14 +26,12 @@ private slots:
         form->List2->setCurrentRow(2); // y' = 2: rows are y1 + 2 (x - x1)
     }
 
-    void cleanup()
-    {
+    void cleanup() {
         delete form;
         form = nullptr;
     }
 
-    void everyBox_data()
-    {
+    void everyBox_data() {
         QTest::addColumn<int>("box"); // 1 initial x, 3 initial y, 2 final x
         QTest::addColumn<QString>("text");
         QTest::addColumn<double>("value");
@@ -77,7 +74,10 @@ private slots:
             {"100000 digits", QString(100000, QChar('7')), 0, true},
             {"100000 letters", QString(100000, QChar('q')), 0, false},
             {"NUL inside", nul, 4, false},
-            {"emoji inside", QStringLiteral("7\U0001F600" "8"), 7, false},
+            {"emoji inside",
+             QStringLiteral("7\U0001F600"
+                            "8"),
+             7, false},
         };
         for (int box : {1, 3, 2})
             for (const Input& input : inputs)
@@ -85,8 +85,7 @@ private slots:
                     << box << input.text << input.value << input.outOfRange;
     }
 
-    void everyBox()
-    {
+    void everyBox() {
         QFETCH(int, box);
         QFETCH(QString, text);
         QFETCH(double, value);

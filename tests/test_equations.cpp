@@ -6,8 +6,7 @@
 
 using solver::FormValues;
 
-TEST(Equations, CatalogueTextsAreExactAndInOrder)
-{
+TEST(Equations, CatalogueTextsAreExactAndInOrder) {
     const std::vector<std::string_view> expected{
         "y' = - y",     "y' = x - y",       "y' = 2",
         "y' = sin(4x)", "y' = xcos(4x) -y", "y' = x/2 -sin(x+y)",
@@ -17,8 +16,7 @@ TEST(Equations, CatalogueTextsAreExactAndInOrder)
         EXPECT_EQ(solver::kEquationTexts[i], expected[i]) << "entry " << i;
 }
 
-TEST(Equations, RightHandSides)
-{
+TEST(Equations, RightHandSides) {
     struct Case {
         const char* name;
         int fnum;
@@ -52,8 +50,7 @@ TEST(Equations, RightHandSides)
     EXPECT_NEAR(solver::f(FormValues{6, 0, 0, 0}, 1, 0), -0.341471, 5e-7);
 }
 
-TEST(Equations, SelectionIsReadAtEveryCall)
-{
+TEST(Equations, SelectionIsReadAtEveryCall) {
     FormValues form{1, 0, 0, 0};
     EXPECT_EQ(solver::f(form, 1, 3), -3);
     form.fnum = 2;

@@ -30,8 +30,7 @@ private:
 
     QStringList rows() const { return listedRows(*form); }
 
-    void selectEquation(int row)
-    {
+    void selectEquation(int row) {
         const QRect place = form->List2->visualItemRect(form->List2->item(row));
         if (place.isValid() && form->List2->viewport()->rect().contains(place.center())) {
             QTest::mouseClick(form->List2->viewport(), Qt::LeftButton, {}, place.center());
@@ -44,21 +43,18 @@ private:
 
     void type(QLineEdit* box, const QString& text) { enterText(box, text); }
 
-    void readyAndRun(const QString& x1, const QString& y1, const QString& x2)
-    {
+    void readyAndRun(const QString& x1, const QString& y1, const QString& x2) {
         ::readyAndRun(*form, x1, y1, x2);
     }
 
-    QRgb logicalPixel(int column, int row)
-    {
+    QRgb logicalPixel(int column, int row) {
         const QImage& image = form->Picture1->image();
         const qreal ratio = image.devicePixelRatio();
         return image.pixel(int(column * ratio), int(row * ratio));
     }
 
 private slots:
-    void init()
-    {
+    void init() {
         messages.clear();
         form = new Form1;
         form->setMessageHandler([this](QWidget*, const QString& text) { messages << text; });
@@ -66,14 +62,12 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(form));
     }
 
-    void cleanup()
-    {
+    void cleanup() {
         delete form;
         form = nullptr;
     }
 
-    void startState()
-    {
+    void startState() {
         QCOMPARE(form->windowTitle(), QStringLiteral("ZudozUrize"));
         QVERIFY(form->windowIcon().availableSizes().contains(QSize(256, 256)));
         QVERIFY(!form->windowIcon().pixmap(48).isNull());
@@ -111,22 +105,21 @@ private slots:
 
         // The set-up installs the IPA fonts, so every control shows a Japanese face.
         const QStringList gothic{"ＭＳ Ｐゴシック", "MS PGothic", "IPAPGothic", "Noto Sans CJK JP"};
-        for (QWidget* w : {static_cast<QWidget*>(form->Command1), static_cast<QWidget*>(form->List1),
-                           static_cast<QWidget*>(form->Label6), static_cast<QWidget*>(form->Text2)})
+        for (QWidget* w :
+             {static_cast<QWidget*>(form->Command1), static_cast<QWidget*>(form->List1),
+              static_cast<QWidget*>(form->Label6), static_cast<QWidget*>(form->Text2)})
             QVERIFY2(gothic.contains(QFontInfo(w->font()).family()),
                      qPrintable(QFontInfo(w->font()).family()));
         QCOMPARE(form->Command1->font().pointSizeF(), 11.25);
         QVERIFY(form->Label6->font().italic() && form->Label6->font().bold());
     }
 
-    void accessibleNames()
-    {
+    void accessibleNames() {
         const std::map<QWidget*, QString> names{
-            {form->Command1, "Ready"},      {form->Command2, "End"},
-            {form->Command3, "Help"},       {form->Text1, "Initial x"},
-            {form->Text3, "Initial y"},     {form->Text2, "Final x"},
-            {form->List2, "Equations"},     {form->List1, "Results"},
-            {form->Picture1, "Plot area"},  {form->Text4, "Help text"},
+            {form->Command1, "Ready"},  {form->Command2, "End"},    {form->Command3, "Help"},
+            {form->Text1, "Initial x"}, {form->Text3, "Initial y"}, {form->Text2, "Final x"},
+            {form->List2, "Equations"}, {form->List1, "Results"},   {form->Picture1, "Plot area"},
+            {form->Text4, "Help text"},
         };
         for (const auto& [widget, name] : names) {
             QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(widget);
@@ -149,8 +142,7 @@ private slots:
         QVERIFY2(entries.contains("y' = x/2 -sin(x+y)"), qPrintable(entries.join('|')));
     }
 
-    void typicalUseEndToEnd()
-    {
+    void typicalUseEndToEnd() {
         selectEquation(1);
         QCOMPARE(form->formValues().fnum, 2);
         QTest::mouseClick(form->Command1, Qt::LeftButton);
@@ -198,8 +190,7 @@ private slots:
         QVERIFY(red > 50);
     }
 
-    void readyKeepsFormValues()
-    {
+    void readyKeepsFormValues() {
         selectEquation(0);
         readyAndRun("0", "1", "0.5");
         QTest::mouseClick(form->Command1, Qt::LeftButton);
@@ -212,8 +203,7 @@ private slots:
         QCOMPARE(listed.last(), QStringLiteral("1.00    0.36788"));
     }
 
-    void runBeforeAnySelectionOrCommit()
-    {
+    void runBeforeAnySelectionOrCommit() {
         type(form->Text2, "1");
         const QStringList listed = rows();
         QCOMPARE(listed.size(), 21);
@@ -230,16 +220,14 @@ private slots:
         QCOMPARE(logicalPixel(2 * area.width() / 20, axisRow), QRgb(0xFF0000FF));
     }
 
-    void enterWithInitialTextCommitsZero()
-    {
+    void enterWithInitialTextCommitsZero() {
         form->Text1->setFocus();
         QTest::keyClick(form->Text1, Qt::Key_Return);
         QCOMPARE(form->formValues().x1, 0.0);
         QCOMPARE(QApplication::focusWidget(), form->Text3);
     }
 
-    void typingWithoutEnterCommitsNothing()
-    {
+    void typingWithoutEnterCommitsNothing() {
         type(form->Text3, "4");
         QCOMPARE(form->formValues().y1, 4.0);
         form->Text3->setFocus();
@@ -249,8 +237,7 @@ private slots:
         QCOMPARE(form->formValues().y1, 4.0);
     }
 
-    void twoRunsAccumulate()
-    {
+    void twoRunsAccumulate() {
         selectEquation(2);
         readyAndRun("0", "0", "2");
         type(form->Text2, "0.5");
@@ -261,8 +248,7 @@ private slots:
         QCOMPARE(listed.last(), QStringLiteral("0.50    1.00000"));
     }
 
-    void helpTwice()
-    {
+    void helpTwice() {
         QTest::mouseClick(form->Command3, Qt::LeftButton);
         QVERIFY(form->Text4->isVisible());
         QCOMPARE(form->Text4->toPlainText(), Form1::kHelpText);
@@ -277,8 +263,7 @@ private slots:
         QCOMPARE(form->Text4->toPlainText(), Form1::kHelpText);
     }
 
-    void tabOrder()
-    {
+    void tabOrder() {
         const QList<QWidget*> before{form->Picture1, form->Text1,    form->Text2,
                                      form->Text3,    form->List1,    form->List2,
                                      form->Command2, form->Command3, form->Command1};
@@ -295,8 +280,7 @@ private slots:
         QCOMPARE(QApplication::focusWidget(), form->Command3);
     }
 
-    void refusedAndOverflowingRunsLeaveTheWindowWorking()
-    {
+    void refusedAndOverflowingRunsLeaveTheWindowWorking() {
         selectEquation(1);
         readyAndRun("0", "0", "1e12");
         QCOMPARE(messages.size(), 1);
@@ -317,8 +301,7 @@ private slots:
         QCOMPARE(rows().last(), QStringLiteral("5.00    4.00674"));
     }
 
-    void widestRangeIsRefused()
-    {
+    void widestRangeIsRefused() {
         selectEquation(0);
         readyAndRun("-1e308", "1", "1e308");
         QCOMPARE(messages.size(), 1);
@@ -328,15 +311,15 @@ private slots:
         QCOMPARE(image.pixel(0, 0), PlotArea::kBackground);
     }
 
-    void yBeyondFloatRangeIsListedButNotVisible()
-    {
+    void yBeyondFloatRangeIsListedButNotVisible() {
         selectEquation(2);
         readyAndRun("0", "1e39", "1");
         QVERIFY(messages.isEmpty());
         const QStringList listed = rows();
         QCOMPARE(listed.size(), 21);
         // the double nearest 1e39, in full
-        QCOMPARE(listed.first(), QStringLiteral("0.00    999999999999999939709166371603178586112.00000"));
+        QCOMPARE(listed.first(),
+                 QStringLiteral("0.00    999999999999999939709166371603178586112.00000"));
         const QImage& image = form->Picture1->image();
         int blue = 0;
         for (int y = 0; y < image.height(); ++y)
@@ -347,8 +330,7 @@ private slots:
         QVERIFY(blue > 0); // the slopes, y' = 2, are in range
     }
 
-    void fullListRefusesMoreUntilReady()
-    {
+    void fullListRefusesMoreUntilReady() {
         selectEquation(0);
         readyAndRun("0", "1", "49999.96"); // 1,000,000 passes
         for (int run = 1; run < 10; ++run)
@@ -371,8 +353,7 @@ private slots:
         QCOMPARE(rows().last(), QStringLiteral("1.00    0.36788"));
     }
 
-    void outOfRangeNumberIsNotCommitted()
-    {
+    void outOfRangeNumberIsNotCommitted() {
         type(form->Text1, "2");
         type(form->Text1, "1e999");
         QCOMPARE(messages.size(), 1);
@@ -384,8 +365,7 @@ private slots:
         QCOMPARE(form->results()->rowCount(), 0);
     }
 
-    void copyRows()
-    {
+    void copyRows() {
         selectEquation(0);
         readyAndRun("0", "1", "1");
         form->List1->setFocus();
@@ -397,7 +377,8 @@ private slots:
                  QStringLiteral("0.00    1.00000\n0.05    0.95123\n0.10    0.90484\n"));
         QTest::keyClick(form->List1, Qt::Key_A, Qt::ControlModifier);
         QTest::keyClick(form->List1, Qt::Key_C, Qt::ControlModifier);
-        const QStringList copied = QApplication::clipboard()->text().split('\n', Qt::SkipEmptyParts);
+        const QStringList copied =
+            QApplication::clipboard()->text().split('\n', Qt::SkipEmptyParts);
         QCOMPARE(copied, rows());
     }
 };

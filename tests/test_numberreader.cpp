@@ -5,8 +5,7 @@
 #include <cmath>
 #include <string>
 
-TEST(NumberReader, Rules)
-{
+TEST(NumberReader, Rules) {
     struct Case {
         const char* name;
         std::string text;
@@ -60,10 +59,23 @@ TEST(NumberReader, Rules)
         {"full-width plus", "＋３", 3},
         {"full-width space then digit", "\u3000４２", 42},
         {"full-width mixed with ASCII", "1２.5", 12.5},
-        {"NUL ends the number", std::string("12\0" "34", 5), 12},
-        {"emoji ends the number", "7\U0001F600" "8", 7},
-        {"emoji first", "\U0001F600" "8", 0},
-        {"invalid UTF-8", "\xff\xfe" "5", 0},
+        {"NUL ends the number",
+         std::string("12\0"
+                     "34",
+                     5),
+         12},
+        {"emoji ends the number",
+         "7\U0001F600"
+         "8",
+         7},
+        {"emoji first",
+         "\U0001F600"
+         "8",
+         0},
+        {"invalid UTF-8",
+         "\xff\xfe"
+         "5",
+         0},
         {"truncated full-width", "\xef\xbc", 0},
         {"100000 digits", std::string(100000, '1'), 0, true},
         {"100000 letters", std::string(100000, 'a'), 0},
@@ -76,8 +88,7 @@ TEST(NumberReader, Rules)
     }
 }
 
-TEST(NumberReader, SignOfZeroIsKept)
-{
+TEST(NumberReader, SignOfZeroIsKept) {
     EXPECT_TRUE(std::signbit(solver::readNumber("-0").value));
     EXPECT_TRUE(std::signbit(solver::readNumber("-1e-400").value));
     EXPECT_FALSE(std::signbit(solver::readNumber("1e-400").value));

@@ -34,22 +34,22 @@ private:
 
     // The documented mapping of the default window, with points on the closed right and bottom
     // edges in the last pixel.
-    Pixel expectedPixel(float x, float y) const
-    {
+    Pixel expectedPixel(float x, float y) const {
         const double column = (double(x) + 2) * W / 20;
         const double row = (10 - double(y)) * H / 20;
         return {std::min(int(std::floor(column)), W - 1), std::min(int(std::floor(row)), H - 1)};
     }
 
     // The colour of a logical pixel; fails unless its whole block of device pixels agrees.
-    QRgb logical(int column, int row)
-    {
+    QRgb logical(int column, int row) {
         const QImage& image = plot->image();
         const qreal ratio = image.devicePixelRatio();
         const int x0 = int(std::floor(column * ratio));
-        const int x1 = std::max(x0 + 1, std::min(int(std::floor((column + 1) * ratio)), image.width()));
+        const int x1 =
+            std::max(x0 + 1, std::min(int(std::floor((column + 1) * ratio)), image.width()));
         const int y0 = int(std::floor(row * ratio));
-        const int y1 = std::max(y0 + 1, std::min(int(std::floor((row + 1) * ratio)), image.height()));
+        const int y1 =
+            std::max(y0 + 1, std::min(int(std::floor((row + 1) * ratio)), image.height()));
         const QRgb colour = image.pixel(x0, y0);
         for (int y = y0; y < y1; ++y)
             for (int x = x0; x < x1; ++x)
@@ -60,8 +60,7 @@ private:
         return colour;
     }
 
-    std::set<Pixel> pixelsOf(QRgb colour)
-    {
+    std::set<Pixel> pixelsOf(QRgb colour) {
         std::set<Pixel> found;
         for (int row = 0; row < H; ++row)
             for (int column = 0; column < W; ++column)
@@ -71,8 +70,7 @@ private:
     }
 
 private slots:
-    void init()
-    {
+    void init() {
         plot = new PlotArea;
         plot->resize(505, 505);
         plot->SetUserScale(-2, 10, 18, -10);
@@ -86,22 +84,19 @@ private slots:
         QCOMPARE(W, H);
     }
 
-    void cleanup()
-    {
+    void cleanup() {
         delete plot;
         plot = nullptr;
     }
 
-    void startsAsPlainBackground()
-    {
+    void startsAsPlainBackground() {
         QCOMPARE(pixelsOf(PlotArea::kBackground).size(), std::size_t(W) * std::size_t(H));
         const qreal ratio = plot->devicePixelRatioF();
         QCOMPARE(plot->image().width(), int(std::ceil(W * ratio)));
         QCOMPARE(plot->image().height(), int(std::ceil(H * ratio)));
     }
 
-    void resetFrameDrawsAxesAndTicksOnly()
-    {
+    void resetFrameDrawsAxesAndTicksOnly() {
         plot->DrawResetFrame();
         std::set<Pixel> expected;
         const Pixel origin = expectedPixel(0, 0);
@@ -135,8 +130,7 @@ private slots:
             QCOMPARE(logical(W - 1, row) == PlotArea::kForeground, row == origin.row);
     }
 
-    void dotsLandOnTheirPixel_data()
-    {
+    void dotsLandOnTheirPixel_data() {
         QTest::addColumn<float>("x");
         QTest::addColumn<float>("y");
         QTest::addColumn<uint>("colour");
@@ -149,8 +143,7 @@ private slots:
         QTest::newRow("middle") << 8.f << 0.f << uint(kRed);
     }
 
-    void dotsLandOnTheirPixel()
-    {
+    void dotsLandOnTheirPixel() {
         QFETCH(float, x);
         QFETCH(float, y);
         QFETCH(uint, colour);
@@ -160,16 +153,15 @@ private slots:
         QCOMPARE(pixelsOf(PlotArea::kBackground).size(), std::size_t(W) * std::size_t(H) - 1);
     }
 
-    void outsideDotsAndLinesDrawNothing()
-    {
+    void outsideDotsAndLinesDrawNothing() {
         plot->DrawResetFrame();
         const QImage before = plot->image().copy();
         const float inf = std::numeric_limits<float>::infinity();
         const float nan = std::numeric_limits<float>::quiet_NaN();
         const float big = std::numeric_limits<float>::max();
-        const float points[][2] = {{18.5f, 0},  {0, -12},    {30, 5},     {-2.01f, 0}, {0, 10.01f},
-                                   {inf, 0},    {0, -inf},   {-inf, inf}, {nan, 0},    {0, nan},
-                                   {big, big},  {-big, 0}};
+        const float points[][2] = {{18.5f, 0},  {0, -12}, {30, 5},    {-2.01f, 0},
+                                   {0, 10.01f}, {inf, 0}, {0, -inf},  {-inf, inf},
+                                   {nan, 0},    {0, nan}, {big, big}, {-big, 0}};
         for (const auto& p : points)
             plot->DrawDot(p[0], p[1], kRed);
         plot->DrawLine(nan, 0, 5, 5);
@@ -179,8 +171,7 @@ private slots:
         QVERIFY(plot->image() == before);
     }
 
-    void linesAreClippedToWhatIsVisible()
-    {
+    void linesAreClippedToWhatIsVisible() {
         const float inf = std::numeric_limits<float>::infinity();
         const float big = std::numeric_limits<float>::max();
         for (const auto& line : {std::array{-inf, 5.f, inf, 5.f}, std::array{-big, 5.f, big, 5.f},
@@ -193,8 +184,7 @@ private slots:
         }
     }
 
-    void clearRemovesDotsAndKeepsTheWindow()
-    {
+    void clearRemovesDotsAndKeepsTheWindow() {
         plot->DrawResetFrame();
         plot->DrawDot(3, 4, kRed);
         auto* legend = new QLabel(QStringLiteral("y"), plot);
@@ -209,8 +199,7 @@ private slots:
         QCOMPARE(logical(at.column, at.row), kBlue);
     }
 
-    void repaintsFromItsImage()
-    {
+    void repaintsFromItsImage() {
         plot->DrawResetFrame();
         plot->DrawDot(5, 5, kRed);
         const QImage shown = plot->grab().toImage();
@@ -220,14 +209,12 @@ private slots:
         const QPoint device((inside.x() + at.column) * ratio, (inside.y() + at.row) * ratio);
         QCOMPARE(shown.pixel(device), kRed);
         const Pixel origin = expectedPixel(0, 0);
-        QCOMPARE(shown.pixel((inside.x() + origin.column) * ratio, (inside.y() + origin.row) * ratio),
-                 PlotArea::kForeground);
+        QCOMPARE(
+            shown.pixel((inside.x() + origin.column) * ratio, (inside.y() + origin.row) * ratio),
+            PlotArea::kForeground);
     }
 
-    void takesFocusByTabOnly()
-    {
-        QCOMPARE(plot->focusPolicy(), Qt::TabFocus);
-    }
+    void takesFocusByTabOnly() { QCOMPARE(plot->focusPolicy(), Qt::TabFocus); }
 };
 
 QTEST_MAIN(TestPlotArea)

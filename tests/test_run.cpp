@@ -14,8 +14,7 @@ using solver::RunStatus;
 
 namespace {
 
-RecordingSink runOf(const FormValues& form, solver::RunOutcome* outcome = nullptr)
-{
+RecordingSink runOf(const FormValues& form, solver::RunOutcome* outcome = nullptr) {
     RecordingSink sink;
     const solver::RunOutcome result = solver::run(form, sink);
     if (outcome)
@@ -25,8 +24,7 @@ RecordingSink runOf(const FormValues& form, solver::RunOutcome* outcome = nullpt
 
 } // namespace
 
-TEST(Run, WorkedExamples)
-{
+TEST(Run, WorkedExamples) {
     struct Case {
         const char* name;
         FormValues form;
@@ -34,20 +32,31 @@ TEST(Run, WorkedExamples)
         std::vector<std::pair<std::size_t, const char*>> expected; // row index, text
     };
     const Case cases[] = {
-        {"e^-x", {1, 0, 1, 1}, 21,
-         {{0, "0.00    1.00000"}, {1, "0.05    0.95123"}, {2, "0.10    0.90484"},
+        {"e^-x",
+         {1, 0, 1, 1},
+         21,
+         {{0, "0.00    1.00000"},
+          {1, "0.05    0.95123"},
+          {2, "0.10    0.90484"},
           {20, "1.00    0.36788"}}},
         {"x - y to 1", {2, 0, 0, 1}, 21, {{0, "0.00    0.00000"}, {20, "1.00    0.36788"}}},
         {"x - y to 5", {2, 0, 0, 5}, 101, {{0, "0.00    0.00000"}, {100, "5.00    4.00674"}}},
         {"x/2 - sin(x+y)", {6, 0, 0, 1}, 21, {{1, "0.05    -0.00061"}, {20, "1.00    -0.16282"}}},
-        {"y' = 2", {3, 0, 0, 2}, 41,
+        {"y' = 2",
+         {3, 0, 0, 2},
+         41,
          {{0, "0.00    0.00000"}, {1, "0.05    0.10000"}, {40, "2.00    4.00000"}}},
         {"n just below 6 drops the last point", {3, 0, 0, 0.3}, 6, {{5, "0.25    0.50000"}}},
         {"equal x1 and x2 make one pass", {1, 2, 3, 2}, 1, {{0, "2.00    3.00000"}}},
-        {"negative x keeps its minus", {3, -1.5, 0, -1.4}, 3,
+        {"negative x keeps its minus",
+         {3, -1.5, 0, -1.4},
+         3,
          {{0, "-1.50    0.00000"}, {2, "-1.40    0.20000"}}},
         {"whole visible range", {4, -2, 0, 18}, 401, {{0, "-2.00    0.00000"}}},
-        {"no equation keeps y", {0, 0, 0, 1}, 21, {{0, "0.00    0.00000"}, {20, "1.00    0.00000"}}},
+        {"no equation keeps y",
+         {0, 0, 0, 1},
+         21,
+         {{0, "0.00    0.00000"}, {20, "1.00    0.00000"}}},
         {"negative zero start shows no minus", {1, 0, -0.0, 0}, 1, {{0, "0.00    0.00000"}}},
     };
     for (const Case& c : cases) {
@@ -63,8 +72,7 @@ TEST(Run, WorkedExamples)
     }
 }
 
-TEST(Run, DotsComeInOrderWithTheirColours)
-{
+TEST(Run, DotsComeInOrderWithTheirColours) {
     const RecordingSink sink = runOf({1, 0, 1, 1});
     ASSERT_EQ(sink.dots.size(), 44u);
     // The two dots before the loop repeat those of the first pass.
@@ -92,16 +100,14 @@ TEST(Run, DotsComeInOrderWithTheirColours)
     EXPECT_GT(sink.dots[2].y, sink.dots.back().y * 2); // falls from 1 towards 0.37
 }
 
-TEST(Run, XIsComputedAfreshFromThePassNumber)
-{
+TEST(Run, XIsComputedAfreshFromThePassNumber) {
     const RecordingSink sink = runOf({3, 0.1, 0, 100});
     ASSERT_EQ(sink.dots.size() % 2, 0u);
     for (std::size_t pass = 0; pass + 3 < sink.dots.size() / 2; ++pass)
         ASSERT_EQ(sink.dots[2 + 2 * pass].x, 0.1 + static_cast<double>(pass) * 0.05) << pass;
 }
 
-TEST(Run, EmptyRunsPlotOnlyTheStartDots)
-{
+TEST(Run, EmptyRunsPlotOnlyTheStartDots) {
     const RecordingSink sink = runOf({2, 1, 3, 0.5});
     EXPECT_TRUE(sink.rows.empty());
     ASSERT_EQ(sink.dots.size(), 2u);
@@ -111,15 +117,13 @@ TEST(Run, EmptyRunsPlotOnlyTheStartDots)
     EXPECT_EQ(sink.dots[1].y, -2);
 }
 
-TEST(Run, NoEquationPlotsSlopesOnTheAxis)
-{
+TEST(Run, NoEquationPlotsSlopesOnTheAxis) {
     const RecordingSink sink = runOf({0, 0, 0, 1});
     for (std::size_t d = 1; d < sink.dots.size(); d += 2)
         EXPECT_EQ(sink.dots[d].y, 0);
 }
 
-TEST(Run, PassBound)
-{
+TEST(Run, PassBound) {
     struct Case {
         const char* name;
         FormValues form;
@@ -150,8 +154,7 @@ TEST(Run, PassBound)
     EXPECT_EQ(sink.rows.back(), "49999.95    0.00000");
 }
 
-TEST(Run, OverflowStopsAndKeepsWhatCameBefore)
-{
+TEST(Run, OverflowStopsAndKeepsWhatCameBefore) {
     struct Case {
         const char* name;
         FormValues form;
@@ -183,8 +186,7 @@ TEST(Run, OverflowStopsAndKeepsWhatCameBefore)
     EXPECT_EQ(sink.rows[0].substr(sink.rows[0].size() - 6), ".00000");
 }
 
-TEST(Run, FormatsRowsOnlyOnDemand)
-{
+TEST(Run, FormatsRowsOnlyOnDemand) {
     const solver::ResultRow row{-1.5, -0.000001};
     EXPECT_EQ(row.text(), "-1.50    0.00000");
     struct Case {
@@ -193,10 +195,16 @@ TEST(Run, FormatsRowsOnlyOnDemand)
         const char* text;
     };
     const Case cases[] = {
-        {0.36787944, 5, "0.36788"}, {-0.004, 2, "0.00"},     {-0.005000001, 2, "-0.01"},
-        {0.125, 2, "0.12"},         {0.375, 2, "0.38"},      {2.675, 2, "2.67"},
-        {1e21, 2, "1000000000000000000000.00"},              {-0.0, 5, "0.00000"},
-        {0.000005, 5, "0.00001"},   {123456.789, 0, "123457"},
+        {0.36787944, 5, "0.36788"},
+        {-0.004, 2, "0.00"},
+        {-0.005000001, 2, "-0.01"},
+        {0.125, 2, "0.12"},
+        {0.375, 2, "0.38"},
+        {2.675, 2, "2.67"},
+        {1e21, 2, "1000000000000000000000.00"},
+        {-0.0, 5, "0.00000"},
+        {0.000005, 5, "0.00001"},
+        {123456.789, 0, "123457"},
     };
     for (const Case& c : cases) {
         char buffer[solver::kMaxFixedChars];
@@ -210,8 +218,7 @@ TEST(Run, FormatsRowsOnlyOnDemand)
 }
 
 // The formatter's own fast path for ordinary values must agree with to_chars everywhere.
-TEST(Run, RowFormattingAgreesWithToChars)
-{
+TEST(Run, RowFormattingAgreesWithToChars) {
     const auto reference = [](double value, int decimals) {
         char buffer[solver::kMaxFixedChars];
         std::string text(buffer, std::to_chars(buffer, buffer + sizeof buffer, value,
@@ -221,10 +228,11 @@ TEST(Run, RowFormattingAgreesWithToChars)
             text.erase(0, 1);
         return text;
     };
-    std::vector<double> values = {0.0,    -0.0,   0.5,    1.5,         2.5,      0.125,
-                                  -0.125, 0.005,  1.005,  0.000005,    0.0000049999,
-                                  1e-320, 0x1p40, -0x1p40, 0x1p40 - 1, 1099511627775.995,
-                                  49999.95, -2.675, 4.00674, 0.36787944117144233};
+    std::vector<double> values = {0.0,      -0.0,     0.5,          1.5,
+                                  2.5,      0.125,    -0.125,       0.005,
+                                  1.005,    0.000005, 0.0000049999, 1e-320,
+                                  0x1p40,   -0x1p40,  0x1p40 - 1,   1099511627775.995,
+                                  49999.95, -2.675,   4.00674,      0.36787944117144233};
     // Halfway cases at every count of decimals, and numbers of every magnitude.
     for (int k = 0; k < 2000; ++k) {
         values.push_back((k + 0.5) / 100000.0);

@@ -1,5 +1,6 @@
 // zudozurize-screenshot OUT.png: the window after the typical run ("y' = x - y" from 0, 0 to 5)
-// with the help text shown, drawn by the program itself so the picture in the README stays true as the program changes.
+// with the help text shown, drawn by the program itself so the picture in the README stays true as
+// the program changes.
 
 #include "form1.h"
 
@@ -13,8 +14,7 @@
 
 namespace {
 
-void typeAndEnter(QLineEdit* box, const QString& text)
-{
+void typeAndEnter(QLineEdit* box, const QString& text) {
     box->setFocus();
     box->setText(text);
     for (QEvent::Type type : {QEvent::KeyPress, QEvent::KeyRelease}) {
@@ -25,8 +25,7 @@ void typeAndEnter(QLineEdit* box, const QString& text)
 
 } // namespace
 
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
     QApplication app(argc, argv);
     if (argc != 2) {
         std::fputs("usage: zudozurize-screenshot OUT.png\n", stderr);

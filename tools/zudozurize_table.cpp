@@ -13,8 +13,7 @@ namespace {
 
 constexpr std::string_view kUsage = "usage: zudozurize-table FNUM X1 Y1 X2";
 
-void printHelp()
-{
+void printHelp() {
     std::string help(kUsage);
     help += R"(
 
@@ -41,8 +40,7 @@ standard error); 2 for a wrong argument.
     std::fputs(help.c_str(), stdout);
 }
 
-int usageError(const std::string& what)
-{
+int usageError(const std::string& what) {
     std::fprintf(stderr, "zudozurize-table: %s (%s; --help explains)\n", what.c_str(),
                  kUsage.data());
     return 2;
@@ -54,8 +52,7 @@ public:
 
     void PlotDot(double, double, solver::Colour) override {}
 
-    void AddResultRow(const solver::ResultRow& row) override
-    {
+    void AddResultRow(const solver::ResultRow& row) override {
         if (buffer_.size() > kFlushAt)
             flush();
         char text[solver::ResultRow::kMaxChars + 1];
@@ -64,8 +61,7 @@ public:
         buffer_.append(text, length);
     }
 
-    void flush()
-    {
+    void flush() {
         std::fwrite(buffer_.data(), 1, buffer_.size(), stdout);
         std::fflush(stdout);
         buffer_.clear();
@@ -78,8 +74,7 @@ private:
 
 } // namespace
 
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
     const std::vector<std::string_view> args(argv + 1, argv + argc);
     if (args.size() == 1 && (args[0] == "--help" || args[0] == "-h")) {
         printHelp();
@@ -99,8 +94,8 @@ int main(int argc, char** argv)
     }
     const double fnum = values[0];
     if (!(fnum >= 1 && fnum <= 6 && fnum == static_cast<int>(fnum)))
-        return usageError("FNUM must be a whole number from 1 to 6, not \"" +
-                          std::string(args[0]) + "\"");
+        return usageError("FNUM must be a whole number from 1 to 6, not \"" + std::string(args[0]) +
+                          "\"");
 
     const solver::FormValues form{static_cast<int>(fnum), values[1], values[2], values[3]};
     PrintingSink sink;

@@ -20,14 +20,12 @@ namespace {
 
 constexpr int kTwipsPerPixel = 15;
 
-QRect twips(int left, int top, int width, int height)
-{
+QRect twips(int left, int top, int width, int height) {
     return {left / kTwipsPerPixel, top / kTwipsPerPixel, width / kTwipsPerPixel,
             height / kTwipsPerPixel};
 }
 
-QFont gothic(qreal points, bool bold, bool italic = false)
-{
+QFont gothic(qreal points, bool bold, bool italic = false) {
     QFont font;
     font.setFamilies({QStringLiteral("ＭＳ Ｐゴシック"), QStringLiteral("MS PGothic"),
                       QStringLiteral("IPAPGothic"), QStringLiteral("Noto Sans CJK JP")});
@@ -38,8 +36,7 @@ QFont gothic(qreal points, bool bold, bool italic = false)
     return font;
 }
 
-QFont mincho(qreal points)
-{
+QFont mincho(qreal points) {
     QFont font;
     font.setFamilies({QStringLiteral("ＭＳ Ｐ明朝"), QStringLiteral("MS PMincho"),
                       QStringLiteral("IPAPMincho"), QStringLiteral("Noto Serif CJK JP")});
@@ -48,8 +45,7 @@ QFont mincho(qreal points)
     return font;
 }
 
-void setColours(QWidget* widget, QRgb background, std::optional<QRgb> text = {})
-{
+void setColours(QWidget* widget, QRgb background, std::optional<QRgb> text = {}) {
     QPalette colours = widget->palette();
     colours.setColor(QPalette::Window, QColor::fromRgb(background));
     if (text)
@@ -58,8 +54,7 @@ void setColours(QWidget* widget, QRgb background, std::optional<QRgb> text = {})
     widget->setAutoFillBackground(true);
 }
 
-QString elided(const QString& text)
-{
+QString elided(const QString& text) {
     constexpr qsizetype kShown = 40;
     return text.size() <= kShown ? text : text.left(kShown) + QChar(0x2026);
 }
@@ -70,12 +65,9 @@ class WindowSink final : public solver::RunSink {
 public:
     WindowSink(PlotArea& plot, ResultsModel& results)
         : plot_(plot)
-        , results_(results)
-    {
-    }
+        , results_(results) {}
 
-    void PlotDot(double x, double y, solver::Colour colour) override
-    {
+    void PlotDot(double x, double y, solver::Colour colour) override {
         plot_.DrawDot(static_cast<float>(x), static_cast<float>(y), 0xFF000000u | colour.rgb);
     }
     void AddResultRow(const solver::ResultRow& row) override { results_.append(row); }
@@ -90,24 +82,22 @@ constexpr double kBusyCursorPasses = 20'000;
 
 } // namespace
 
-const QString Form1::kHelpText = QStringLiteral(
-    "関数を選ぶ         Ready をクリック      Initial ｘ を入力 Enter    "
-    "Initial y を入力 Enter  Final ｘ を入力 Enter");
+const QString Form1::kHelpText =
+    QStringLiteral("関数を選ぶ         Ready をクリック      Initial ｘ を入力 Enter    "
+                   "Initial y を入力 Enter  Final ｘ を入力 Enter");
 
 Form1::Form1(QWidget* parent)
     : QWidget(parent)
     , showMessage_([](QWidget* parent, const QString& text) {
         QMessageBox::warning(parent, QStringLiteral("ZudozUrize"), text);
-    })
-{
+    }) {
     createControls();
     Form1_Load();
 }
 
 Form1::~Form1() = default;
 
-void Form1::createControls()
-{
+void Form1::createControls() {
     setWindowTitle(QStringLiteral("ZudozUrize"));
     QIcon icon;
     for (int size : {48, 64, 128, 256})
@@ -124,8 +114,7 @@ void Form1::createControls()
         b->setAutoDefault(false);
         return b;
     };
-    const auto entry = [this](const QString& text, const QString& name, QRect place,
-                              qreal points) {
+    const auto entry = [this](const QString& text, const QString& name, QRect place, qreal points) {
         auto* box = new QLineEdit(text, this);
         box->setGeometry(place);
         box->setFont(gothic(points, true));
@@ -169,8 +158,8 @@ void Form1::createControls()
 
     Text3 = entry(QStringLiteral("y1"), QStringLiteral("Initial y"), twips(9120, 3240, 735, 375),
                   11.25);
-    Text2 = entry(QStringLiteral("x2"), QStringLiteral("Final x"), twips(9120, 3600, 735, 330),
-                  11.25);
+    Text2 =
+        entry(QStringLiteral("x2"), QStringLiteral("Final x"), twips(9120, 3600, 735, 330), 11.25);
     Text1 =
         entry(QStringLiteral("x1"), QStringLiteral("Initial x"), twips(9120, 2880, 735, 360), 12);
 
@@ -198,8 +187,7 @@ void Form1::createControls()
     Label6->move(twips(2160, 120, 0, 0).topLeft());
     Label6->adjustSize();
 
-    Label3 = label(QStringLiteral(" x      y"), twips(8280, 4320, 2055, 375), 11.25,
-                   Qt::AlignLeft);
+    Label3 = label(QStringLiteral(" x      y"), twips(8280, 4320, 2055, 375), 11.25, Qt::AlignLeft);
     Label2 = label(QStringLiteral("final ="), twips(8160, 3600, 975, 375), 11.25, Qt::AlignHCenter);
     Label1 = label(QStringLiteral("Initial ="), twips(8160, 2880, 945, 420), 12, Qt::AlignHCenter);
     Label1->resize(Label1->sizeHint().expandedTo(QSize(Label1->width(), 0)));
@@ -224,15 +212,13 @@ void Form1::createControls()
     connect(Text3, &QLineEdit::returnPressed, this, &Form1::Text3_KeyPress);
 }
 
-void Form1::Form1_Load()
-{
+void Form1::Form1_Load() {
     Picture1->SetUserScale(-2, 10, 18, -10);
     for (std::string_view text : solver::kEquationTexts)
         List2->addItem(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
 }
 
-void Form1::Command1_Click()
-{
+void Form1::Command1_Click() {
     Picture1->DrawResetFrame();
     results_->clear();
     Text1->setText(QString());
@@ -243,45 +229,38 @@ void Form1::Command1_Click()
     Label5->show();
 }
 
-void Form1::Command2_Click()
-{
+void Form1::Command2_Click() {
     QApplication::quit();
 }
 
-void Form1::Command3_Click()
-{
+void Form1::Command3_Click() {
     if (Text4->isHidden())
         Text4->setFont(mincho(12));
     Text4->show();
     Text4->setPlainText(kHelpText);
 }
 
-void Form1::List2_Click()
-{
+void Form1::List2_Click() {
     const QList<QListWidgetItem*> selected = List2->selectedItems();
     form_.fnum = selected.isEmpty() ? 0 : List2->row(selected.first()) + 1;
 }
 
-void Form1::Text1_KeyPress()
-{
+void Form1::Text1_KeyPress() {
     if (readBox(Text1, tr("initial x"), form_.x1))
         Text3->setFocus();
 }
 
-void Form1::Text3_KeyPress()
-{
+void Form1::Text3_KeyPress() {
     if (readBox(Text3, tr("initial y"), form_.y1))
         Text2->setFocus();
 }
 
-void Form1::Text2_KeyPress()
-{
+void Form1::Text2_KeyPress() {
     if (readBox(Text2, tr("final x"), form_.x2))
         startRun();
 }
 
-bool Form1::readBox(QLineEdit* box, const QString& what, double& value)
-{
+bool Form1::readBox(QLineEdit* box, const QString& what, double& value) {
     const QByteArray utf8 = box->text().toUtf8();
     const solver::NumberReading reading =
         solver::readNumber({utf8.constData(), static_cast<std::size_t>(utf8.size())});
@@ -297,8 +276,7 @@ bool Form1::readBox(QLineEdit* box, const QString& what, double& value)
     return true;
 }
 
-void Form1::startRun()
-{
+void Form1::startRun() {
     const double passes = solver::passesNeeded(form_);
     if (passes <= static_cast<double>(solver::kMaxPasses) &&
         static_cast<double>(results_->size()) + passes >

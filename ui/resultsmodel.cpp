@@ -1,12 +1,10 @@
 #include "resultsmodel.h"
 
-int ResultsModel::rowCount(const QModelIndex& parent) const
-{
+int ResultsModel::rowCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : static_cast<int>(published_);
 }
 
-QVariant ResultsModel::data(const QModelIndex& index, int role) const
-{
+QVariant ResultsModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid() || index.row() >= published_)
         return {};
     if (role == Qt::DisplayRole || role == Qt::AccessibleTextRole)
@@ -14,17 +12,15 @@ QVariant ResultsModel::data(const QModelIndex& index, int role) const
     return {};
 }
 
-void ResultsModel::append(const solver::ResultRow& row)
-{
-    if ((stored_ & (kPageRows - 1)) == 0 && static_cast<std::size_t>(stored_ >> kPageBits) ==
-                                                 pages_.size())
+void ResultsModel::append(const solver::ResultRow& row) {
+    if ((stored_ & (kPageRows - 1)) == 0 &&
+        static_cast<std::size_t>(stored_ >> kPageBits) == pages_.size())
         pages_.push_back(std::make_unique_for_overwrite<solver::ResultRow[]>(kPageRows));
     pages_[static_cast<std::size_t>(stored_ >> kPageBits)][stored_ & (kPageRows - 1)] = row;
     ++stored_;
 }
 
-void ResultsModel::publish()
-{
+void ResultsModel::publish() {
     if (stored_ == published_)
         return;
     beginInsertRows({}, static_cast<int>(published_), static_cast<int>(stored_ - 1));
@@ -32,8 +28,7 @@ void ResultsModel::publish()
     endInsertRows();
 }
 
-void ResultsModel::clear()
-{
+void ResultsModel::clear() {
     beginResetModel();
     pages_.clear();
     stored_ = 0;
@@ -41,14 +36,12 @@ void ResultsModel::clear()
     endResetModel();
 }
 
-QString ResultsModel::text(qsizetype row) const
-{
+QString ResultsModel::text(qsizetype row) const {
     char buffer[solver::ResultRow::kMaxChars];
     return QString::fromLatin1(buffer, static_cast<qsizetype>(at(row).format(buffer)));
 }
 
-void ResultsModel::appendText(qsizetype row, QString& out) const
-{
+void ResultsModel::appendText(qsizetype row, QString& out) const {
     char buffer[solver::ResultRow::kMaxChars];
     out += QLatin1String(buffer, static_cast<qsizetype>(at(row).format(buffer)));
 }

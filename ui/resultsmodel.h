@@ -34,8 +34,7 @@ private:
     static constexpr int kPageBits = 16;
     static constexpr qsizetype kPageRows = qsizetype(1) << kPageBits;
 
-    const solver::ResultRow& at(qsizetype row) const
-    {
+    const solver::ResultRow& at(qsizetype row) const {
         return pages_[static_cast<std::size_t>(row >> kPageBits)][row & (kPageRows - 1)];
     }
 

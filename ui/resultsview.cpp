@@ -14,16 +14,14 @@
 
 ResultsView::ResultsView(ResultsModel* model, QWidget* parent)
     : QListView(parent)
-    , model_(model)
-{
+    , model_(model) {
     setModel(model);
     setUniformItemSizes(true);
     setSelectionMode(QAbstractItemView::ExtendedSelection);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
 }
 
-QString ResultsView::selectedText() const
-{
+QString ResultsView::selectedText() const {
     // Walk the selection as ranges: a select-all over millions of rows is one range.
     std::vector<std::pair<int, int>> ranges;
     for (const QItemSelectionRange& range : selectionModel()->selection())
@@ -41,15 +39,13 @@ QString ResultsView::selectedText() const
     return text;
 }
 
-void ResultsView::copySelection() const
-{
+void ResultsView::copySelection() const {
     const QString text = selectedText();
     if (!text.isEmpty())
         QGuiApplication::clipboard()->setText(text);
 }
 
-void ResultsView::keyPressEvent(QKeyEvent* event)
-{
+void ResultsView::keyPressEvent(QKeyEvent* event) {
     if (event == QKeySequence::Copy) {
         copySelection();
         event->accept();
@@ -58,8 +54,7 @@ void ResultsView::keyPressEvent(QKeyEvent* event)
     QListView::keyPressEvent(event);
 }
 
-void ResultsView::contextMenuEvent(QContextMenuEvent* event)
-{
+void ResultsView::contextMenuEvent(QContextMenuEvent* event) {
     QMenu menu(this);
     QAction* copy = menu.addAction(tr("&Copy"), this, &ResultsView::copySelection);
     copy->setShortcut(QKeySequence::Copy);
