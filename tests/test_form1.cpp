@@ -17,6 +17,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 
 #include <cmath>
 #include <map>
@@ -380,6 +381,20 @@ private slots:
         const QStringList copied =
             QApplication::clipboard()->text().split('\n', Qt::SkipEmptyParts);
         QCOMPARE(copied, rows());
+    }
+
+    // Last: these leave the event loop of the whole test program.
+    void endAndClosingTheWindowQuit()
+    {
+        const auto quitsWithin = [](auto action) {
+            QTimer::singleShot(0, action);
+            QTimer::singleShot(5000, [] { QApplication::exit(1); }); // a safety net, not a timing
+            return QApplication::exec() == 0;
+        };
+        QVERIFY(quitsWithin([this] { QTest::mouseClick(form->Command2, Qt::LeftButton); }));
+        form->show();
+        QVERIFY(QTest::qWaitForWindowExposed(form));
+        QVERIFY(quitsWithin([this] { form->close(); }));
     }
 };
 
