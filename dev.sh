@@ -15,7 +15,7 @@ cd "$(dirname "$0")"
 base_packages=(g++ cmake ninja-build pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev
     fonts-ipafont-gothic fonts-ipafont-mincho libgtest-dev libbenchmark-dev libboost-dev
     desktop-file-utils appstream dpkg-dev file)
-sanitize_packages=(clang libclang-rt-14-dev)
+fuzz_packages=(clang libclang-rt-14-dev)
 x_packages=(xvfb xauth)
 
 install_packages() {
@@ -60,7 +60,7 @@ test)
     ctest --test-dir build --output-on-failure -j "$jobs"
     ;;
 sanitize)
-    install_packages "${base_packages[@]}" "${sanitize_packages[@]}"
+    install_packages "${base_packages[@]}"
     build build-sanitize -DZUDOZURIZE_SANITIZE=ON -DZUDOZURIZE_BENCH=OFF -DCMAKE_BUILD_TYPE=Debug
     ASAN_OPTIONS=detect_leaks=1:abort_on_error=0 \
         LSAN_OPTIONS=suppressions=$PWD/tests/lsan.supp:print_suppressions=0 \
@@ -68,7 +68,7 @@ sanitize)
         ctest --test-dir build-sanitize --output-on-failure -j "$jobs"
     ;;
 fuzz)
-    install_packages "${base_packages[@]}" "${sanitize_packages[@]}"
+    install_packages "${base_packages[@]}" "${fuzz_packages[@]}"
     CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DZUDOZURIZE_FUZZ=ON -DZUDOZURIZE_BENCH=OFF \
         -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
     cmake --build build-fuzz --target fuzz_numberreader
