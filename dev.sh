@@ -16,7 +16,6 @@ base_packages=(g++ cmake ninja-build pkg-config qt6-base-dev qt6-base-dev-tools 
     fonts-ipafont-gothic fonts-ipafont-mincho libgtest-dev libbenchmark-dev libboost-dev
     desktop-file-utils appstream dpkg-dev file)
 fuzz_packages=(clang libclang-rt-14-dev)
-x_packages=(xvfb xauth)
 
 install_packages() {
     local missing=() p
