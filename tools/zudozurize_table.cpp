@@ -46,7 +46,7 @@ int usageError(const std::string& what) {
     return 2;
 }
 
-class PrintingSink : public solver::RunSink {
+class PrintingSink final : public solver::RunSink {
 public:
     ~PrintingSink() override { flush(); }
 
