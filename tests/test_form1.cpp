@@ -384,8 +384,7 @@ private slots:
     }
 
     // Last: these leave the event loop of the whole test program.
-    void endAndClosingTheWindowQuit()
-    {
+    void endAndClosingTheWindowQuit() {
         const auto quitsWithin = [](auto action) {
             QTimer::singleShot(0, action);
             QTimer::singleShot(5000, [] { QApplication::exit(1); }); // a safety net, not a timing
