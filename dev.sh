@@ -35,7 +35,6 @@ install_packages() {
         "${missing[@]}" >&2
 }
 
-# Fewer jobs than cores keeps a 2-core machine responsive while Qt headers compile.
 jobs=$(nproc 2>/dev/null || echo 2)
 
 build() { # dir, extra cmake args...

@@ -13,8 +13,7 @@ QVariant ResultsModel::data(const QModelIndex& index, int role) const {
 }
 
 void ResultsModel::append(const solver::ResultRow& row) {
-    if ((stored_ & (kPageRows - 1)) == 0 &&
-        static_cast<std::size_t>(stored_ >> kPageBits) == pages_.size())
+    if (stored_ == static_cast<qsizetype>(pages_.size()) * kPageRows)
         pages_.push_back(std::make_unique_for_overwrite<solver::ResultRow[]>(kPageRows));
     pages_[static_cast<std::size_t>(stored_ >> kPageBits)][stored_ & (kPageRows - 1)] = row;
     ++stored_;
@@ -37,8 +36,9 @@ void ResultsModel::clear() {
 }
 
 QString ResultsModel::text(qsizetype row) const {
-    char buffer[solver::ResultRow::kMaxChars];
-    return QString::fromLatin1(buffer, static_cast<qsizetype>(at(row).format(buffer)));
+    QString line;
+    appendText(row, line);
+    return line;
 }
 
 void ResultsModel::appendText(qsizetype row, QString& out) const {
